@@ -1,0 +1,71 @@
+"""Loads lumo_ik64 and declares every export's signature from one table.
+
+The add-on's scripts bind exports by their UTF-8 names; so does this module.
+The library is found through LUMO_IK_LIBRARY, else in the build directory.
+"""
+import ctypes
+import os
+import pathlib
+from ctypes import POINTER, c_bool, c_char_p, c_float, c_int32, c_uint8, c_void_p
+
+REPOSITORY = pathlib.Path(__file__).resolve().parents[2]
+
+# A result area: 24 bytes that receive a list the library allocates.
+class ResultList(ctypes.Structure):
+    _fields_ = [("first", c_void_p), ("end", c_void_p), ("capacity_end", c_void_p)]
+
+    def pointers(self):
+        """The addresses the list holds, in order."""
+        if not self.first:
+            return []
+        count = (self.end - self.first) // ctypes.sizeof(c_void_p)
+        return list((c_void_p * count).from_address(self.first))
+
+
+c_float_p = POINTER(c_float)
+c_int32_p = POINTER(c_int32)
+
+# name: (result type, argument types).  Sections follow the subsystems.
+EXPORTS = {
+    # --- export boundary ---
+    "停止仌": (None, [c_uint8]),
+    "卩泄漏": (None, []),
+}
+
+
+def library_path():
+    configured = os.environ.get("LUMO_IK_LIBRARY")
+    if configured:
+        return configured
+    return str(REPOSITORY / "build" / "liblumo_ik64.so")
+
+
+class Native:
+    """The loaded library; exports are reached as native["名"](...)."""
+
+    def __init__(self, path=None):
+        self.path = path or library_path()
+        self.dll = ctypes.CDLL(self.path)
+        self._functions = {}
+        for name, (result, arguments) in EXPORTS.items():
+            function = self.dll[name]
+            function.restype = result
+            function.argtypes = arguments
+            self._functions[name] = function
+
+    def __getitem__(self, name):
+        return self._functions[name]
+
+    def names(self):
+        return list(self._functions)
+
+
+_loaded = None
+
+
+def load():
+    """The process-wide instance (the library keeps process-wide state)."""
+    global _loaded
+    if _loaded is None:
+        _loaded = Native()
+    return _loaded

@@ -1,0 +1,5 @@
+#include "host/current.h"
+
+namespace lumo::host {
+CurrentHost current;
+}

@@ -1,0 +1,48 @@
+#include "props/object_listing.h"
+
+#include <cstring>
+
+#include "base/console.h"
+#include "host/context.h"
+#include "host/current.h"
+#include "host/list_iter.h"
+
+namespace lumo {
+namespace {
+std::vector<Object*> g_objects;
+
+// Minimal child lookup until the property store provides 卩属性.
+bool has_child_property(IDProperty* root, const char* name) {
+  if (!root) return false;
+  for (auto* child : host::list_items<IDProperty>(root->data.group))
+    if (std::strcmp(child->name, name) == 0) return true;
+  return false;
+}
+
+void collect(int type, const Scene* scene, const char* property_name) {
+  const ViewLayer* layer = host::BKE_view_layer_default_view(scene);
+  if (!layer) return;
+  for (auto* base : host::list_items<Base>(layer->object_bases)) {
+    Object* object = base->object;
+    if (!object || object->type != type) continue;
+    if (property_name && !has_child_property(object->id.properties, property_name)) continue;
+    g_objects.push_back(object);
+  }
+}
+}  // namespace
+
+std::vector<Object*>& Lo巜type(int type, bContext* C, const char* property_name, bool current_scene_only) {
+  g_objects.clear();
+  if (type == -1) con_printf("i类型 o=  %d!!\n", type);
+  if (!C) return g_objects;
+  if (Scene* scene = host::CTX_data_scene(C)) host::current.scene = scene;
+  if (Main* main = host::CTX_data_main(C)) host::current.main = main;
+  if (current_scene_only) {
+    collect(type, host::current.scene, property_name);
+  } else if (host::current.main) {
+    for (auto* scene : host::list_items<Scene>(host::current.main->scenes)) collect(type, scene, property_name);
+  }
+  return g_objects;
+}
+
+}  // namespace lumo
