@@ -9,5 +9,9 @@
 
 #include "lumo_ik64/export.h"
 #include "lumo_ik64/boundary.h"
+#include "lumo_ik64/math.h"
+#include "lumo_ik64/properties.h"
+#include "lumo_ik64/scene.h"
+#include "lumo_ik64/overlay.h"
 
 #endif

@@ -9,6 +9,7 @@ import ctypes
 import os
 from ctypes import POINTER, c_char_p, c_float, c_int, c_void_p
 
+from lumo import host_mesh, host_props, host_views
 from lumo.native import REPOSITORY
 
 OB_EMPTY, OB_MESH, OB_ARMATURE = 0, 1, 25
@@ -67,7 +68,10 @@ class ModelHost:
         path = path or os.environ.get("LUMO_HOSTMODEL_LIBRARY") or str(
             REPOSITORY / "build" / "hostmodel" / "libhostmodel.so")
         self.dll = ctypes.CDLL(path)
-        for name, (result, arguments) in SIGNATURES.items():
+        signatures = dict(SIGNATURES)
+        for part in (host_props, host_mesh, host_views):
+            signatures.update(part.SIGNATURES)
+        for name, (result, arguments) in signatures.items():
             function = getattr(self.dll, name)
             function.restype = result
             function.argtypes = arguments
@@ -84,7 +88,7 @@ def model():
     return _model
 
 
-class SceneBuilder:
+class SceneBuilder(host_props.PropsBuilding, host_mesh.MeshBuilding, host_views.ViewsBuilding):
     """A main database with one scene, one view layer, a window with a screen,
     and a context on them.  Call free() (or use it as a context manager) to
     release everything."""

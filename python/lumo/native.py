@@ -30,6 +30,10 @@ EXPORTS = {
     # --- export boundary ---
     "停止仌": (None, [c_uint8]),
     "卩泄漏": (None, []),
+    # --- math ---
+    # --- property store ---
+    # --- scene, hierarchy and view ---
+    # --- draw buffers, windows and images ---
 }
 
 
