@@ -7,6 +7,8 @@
 // UTF-32 (wchar_t is 32 bits on this platform).
 #pragma once
 
+#include "platform/platform_api.h"
+
 #include <cstddef>
 
 namespace lumo::platform {
@@ -15,10 +17,10 @@ enum class CodePage { ansi, oem, utf8 };
 
 // Narrow (NUL-terminated) to wide.  Returns wide units written, terminator
 // included; with out == nullptr the units needed.  Malformed bytes become U+FFFD.
-int wide_from_narrow(CodePage page, const char* src, wchar_t* out, int out_units);
+LUMO_PLATFORM_API int wide_from_narrow(CodePage page, const char* src, wchar_t* out, int out_units);
 
 // Wide (NUL-terminated) to narrow.  Returns bytes written, terminator included;
 // with out == nullptr the bytes needed.
-int narrow_from_wide(CodePage page, const wchar_t* src, char* out, int out_bytes);
+LUMO_PLATFORM_API int narrow_from_wide(CodePage page, const wchar_t* src, char* out, int out_bytes);
 
 }  // namespace lumo::platform

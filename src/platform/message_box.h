@@ -4,6 +4,8 @@
 // "[title] text" and handed to an installable sink, and is always answered OK.
 #pragma once
 
+#include "platform/platform_api.h"
+
 namespace lumo::platform {
 
 constexpr unsigned kBoxOk = 0x00;
@@ -11,9 +13,9 @@ constexpr unsigned kBoxIconError = 0x10;
 constexpr int kBoxAnswerOk = 1;
 
 using MessageBoxSink = void (*)(const char* title, const char* text, unsigned flags, void* user);
-void set_message_box_sink(MessageBoxSink sink, void* user);
+LUMO_PLATFORM_API void set_message_box_sink(MessageBoxSink sink, void* user);
 
 // Shows the box; returns the button pressed (always kBoxAnswerOk).
-int message_box(const char* text, const char* title, unsigned flags);
+LUMO_PLATFORM_API int message_box(const char* text, const char* title, unsigned flags);
 
 }  // namespace lumo::platform
