@@ -1,23 +1,14 @@
 #include "props/object_listing.h"
 
-#include <cstring>
-
 #include "base/console.h"
 #include "host/context.h"
 #include "host/current.h"
 #include "host/list_iter.h"
+#include "props/prop_store.h"
 
 namespace lumo {
 namespace {
 std::vector<Object*> g_objects;
-
-// Minimal child lookup until the property store provides 卩属性.
-bool has_child_property(IDProperty* root, const char* name) {
-  if (!root) return false;
-  for (auto* child : host::list_items<IDProperty>(root->data.group))
-    if (std::strcmp(child->name, name) == 0) return true;
-  return false;
-}
 
 void collect(int type, const Scene* scene, const char* property_name) {
   const ViewLayer* layer = host::BKE_view_layer_default_view(scene);
@@ -25,7 +16,7 @@ void collect(int type, const Scene* scene, const char* property_name) {
   for (auto* base : host::list_items<Base>(layer->object_bases)) {
     Object* object = base->object;
     if (!object || object->type != type) continue;
-    if (property_name && !has_child_property(object->id.properties, property_name)) continue;
+    if (property_name && !卩属性(property_name, &object->id.properties)) continue;
     g_objects.push_back(object);
   }
 }
