@@ -32,6 +32,7 @@ EXPORTS = {
     "卩泄漏": (None, []),
     # --- math ---
     # --- property store ---
+    "卩属性": (c_int32, [c_char_p, c_void_p]),
     # --- scene, hierarchy and view ---
     # --- draw buffers, windows and images ---
 }
