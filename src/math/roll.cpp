@@ -1,0 +1,71 @@
+#include "math/roll.h"
+
+#include <cmath>
+
+#include "base/report.h"
+#include "math/products.h"
+
+namespace lumo {
+
+卍Matrix3 m3_from_vec_roll(const 卍Vector& n, float roll) {
+  const float length_sq = f3_dot(n, n);
+  if (std::fabs(length_sq - 1.0f) >= 0.0002f && std::fabs(length_sq) >= 0.0002f)
+    LUMO_REPORT("__", "fabsf(len_squared_v3(nor) - 1.0f) ＜ 0.0002f 丨丨 fabsf(len_squared_v3(nor)) ＜ 0.0002f",
+                "m3_from_vec_roll");
+
+  const float x = n.x, y = n.y, z = n.z;
+  const float t = 1.0f + y;
+  const float d = x * x + z * z;
+  // Swing that takes the Y axis onto n.
+  卍Matrix3 swing;
+  if (t > 1e-5f || (t > 1e-9f && (x != 0 || z != 0))) {
+    float a, b, e;
+    if (t > 1e-5f) {
+      a = 1.0f - x * x / t;
+      b = 1.0f - z * z / t;
+      e = -x * z / t;
+    } else {
+      // n near −Y but not on it.
+      const float u = (x - z) * (x + z) / d;
+      a = -u;
+      b = u;
+      e = 2.0f * x * z / d;
+    }
+    swing.row(0) = 卍Vector(a, -x, e);
+    swing.row(1) = 卍Vector(x, y, z);
+    swing.row(2) = 卍Vector(e, -z, b);
+  } else {
+    swing.row(0) = 卍Vector(-1, 0, 0);
+    swing.row(1) = 卍Vector(0, -1, 0);
+    swing.row(2) = 卍Vector(0, 0, 1);
+  }
+
+  const float c = std::cos(roll), s = std::sin(roll), g = 1.0f - c;
+  卍Matrix3 turn;
+  turn.row(0) = 卍Vector(x * x * g + c, x * y * g + z * s, x * z * g - y * s);
+  turn.row(1) = 卍Vector(x * y * g - z * s, y * y * g + c, y * z * g + x * s);
+  turn.row(2) = 卍Vector(x * z * g + y * s, y * z * g - x * s, z * z * g + c);
+  // M[i][j] = Σk swing[i][k]·turn[k][j]: the swing, then the roll about n.
+  return m3_mul(turn, swing);
+}
+
+void m3_axis丶roll(const Rows3& m, 卍Vector* direction, float& roll) {
+  const 卍Vector y_row(m[1][0], m[1][1], m[1][2]);
+  if (direction) *direction = y_row;
+  卍Vector n = y_row;
+  f3_normalize(n, false);
+  const 卍Matrix3 rest = m3_from_vec_roll(n, 0);
+  卍Matrix3 rest_inverse;
+  m3_invert(rest, rest_inverse);
+  // R[i][j] = Σk m[i][k]·rest_inverse[k][j]
+  const 卍Matrix3 r = m3_mul(rest_inverse, m);
+  roll = std::atan2(r[2][0], r[2][2]);
+}
+
+float m3_axis丶roll(const Rows3& m, 卍Vector* direction) {
+  float roll = 0;
+  m3_axis丶roll(m, direction, roll);
+  return roll;
+}
+
+}  // namespace lumo
