@@ -1,0 +1,70 @@
+#include "scene/change_detect.h"
+
+#include "host/context.h"
+#include "host/current.h"
+#include "props/prop_store.h"
+#include "scene/view_cache.h"
+
+namespace lumo {
+
+namespace {
+
+template <class T>
+void take(T*& current, T* value) {
+  if (value) current = value;
+}
+
+}  // namespace
+
+void take_scene_window_layer(bContext* C) {
+  take(host::current.scene, host::CTX_data_scene(C));
+  take(host::current.window, host::CTX_wm_window(C));
+  take(host::current.view_layer, host::CTX_data_view_layer(C));
+}
+
+bool SetMain(bContext* C) {
+  if (!C) return false;
+  host::current.context = C;
+  take(host::current.main, host::CTX_data_main(C));
+  take_scene_window_layer(C);
+  return b凷rv3d(C, true);
+}
+
+int iDiffMain(bContext* C) {
+  if (!C) return 0;
+  host::current.context = C;
+  Main* main = host::CTX_data_main(C);
+  if (!main || main == host::current.main) return 0;
+  clear_current_groups();
+  host::current.main = main;
+  take_scene_window_layer(C);
+  b凷rv3d(C, true);
+  return 1;
+}
+
+int iDiffScene(bContext* C) {
+  if (!C) return 0;
+  host::current.context = C;
+  Scene* scene = host::CTX_data_scene(C);
+  if (host::current.scene) {
+    if (!scene || scene == host::current.scene) return 0;
+    clear_current_groups();
+    host::current.scene = scene;
+    take(host::current.main, host::CTX_data_main(C));
+    take(host::current.window, host::CTX_wm_window(C));
+    take(host::current.view_layer, host::CTX_data_view_layer(C));
+    b凷rv3d(C, true);
+    return 1;
+  }
+  clear_current_groups();
+  take(host::current.scene, scene);
+  b凷rv3d(C, true);
+  take(host::current.main, host::CTX_data_main(C));
+  wmWindow* window = host::CTX_wm_window(C);
+  if (!window) return 0;
+  host::current.window = window;
+  take(host::current.view_layer, host::CTX_data_view_layer(C));
+  return -1;
+}
+
+}  // namespace lumo
