@@ -48,6 +48,10 @@ HM_API int hm_mesh_set_weight(Object* object, int vertex, int group, float weigh
  * object) to the object's modifier stack. */
 HM_API ModifierData* hm_object_add_modifier(Object* object, int type, const char* name, Object* armature);
 
+/* Writes the vertex, edge, polygon and loop counts (null outputs skipped);
+ * returns 0 for an object that is not a model mesh object. */
+HM_API int hm_mesh_counts(Object* object, int* verts, int* edges, int* polys, int* loops);
+
 /* Copies up to capacity vertex positions (3 floats each) of the mesh, or of a
  * shape key; returns the vertex count. */
 HM_API int hm_mesh_read_vertices(Object* object, float* out, int capacity);

@@ -181,6 +181,16 @@ HM_API ModifierData* hm_object_add_modifier(Object* object, int type, const char
   return modifier;
 }
 
+HM_API int hm_mesh_counts(Object* object, int* verts, int* edges, int* polys, int* loops) {
+  const Mesh* mesh = mesh_owner(object).mesh;
+  if (!mesh) return 0;
+  if (verts) *verts = mesh->totvert;
+  if (edges) *edges = mesh->totedge;
+  if (polys) *polys = mesh->totpoly;
+  if (loops) *loops = mesh->totloop;
+  return 1;
+}
+
 HM_API int hm_mesh_read_vertices(Object* object, float* out, int capacity) {
   Mesh* mesh = mesh_owner(object).mesh;
   if (!mesh) return 0;
