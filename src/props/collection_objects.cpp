@@ -19,7 +19,7 @@ bool 列表_Lo(const char* name, PropHolder holder, const Scene* scene, std::vec
       continue;
     }
     *prop_int(prop_name::bp要删除, &item) = 1;
-    LUMO_TRACE("\"!!!有待删除物\"◆", "name", object_name);
+    LUMO_TRACE("\"!!!有待删除物\"◆", prop_name::name, object_name);
     if (卩属性(prop_name::bp有待删除, holder)) {
       *prop_int(prop_name::bp有待删除, holder) = 1;
       needs_cleanup = true;

@@ -11,7 +11,7 @@ namespace lumo::prop_name {
 // Groups
 inline constexpr const char lumo_IK[] = "lumo_IK";  // pose bones and the scene: the add-on's settings group
 inline constexpr const char PoseBone[] = "PoseBone";  // pose bones: recorded chain values; on armature objects its presence marks a rig
-inline constexpr const char pp属性o[] = "pp属性o";  // objects: per-object settings
+inline constexpr const char pp属性o[] = "pp属性o";  // objects: per-object settings (existence tested first)
 inline constexpr const char COLLIDER[] = "COLLIDER";  // objects: collider data, holding RELATED
 inline constexpr const char Ms骨L帧[] = "Ms骨L帧";  // armature objects: baked frames, one child per bone name
 
@@ -33,7 +33,7 @@ inline constexpr const char fp扭性[] = "fp扭性";
 inline constexpr const char fp弹性[] = "fp弹性";
 inline constexpr const char fp刚性[] = "fp刚性";
 inline constexpr const char fp冖[] = "fp冖";
-inline constexpr const char fp冖冖[] = "fp冖冖";
+inline constexpr const char fp冖冖[] = "fp冖冖";  // existence tested first
 inline constexpr const char fp冖冖x[] = "fp冖冖x";
 inline constexpr const char fp冖冖z[] = "fp冖冖z";
 inline constexpr const char fp最小弧度伸[] = "fp最小弧度伸";
@@ -87,7 +87,7 @@ inline constexpr const char ip隐显o[] = "ip隐显o";
 inline constexpr const char oA[] = "oA";  // int: its value is the result of oΔ另1物体指针
 inline constexpr const char oS[] = "oS";  // any kind: looked up only when oA is missing
 
-// Scene, in lumo_IK
+// Scene, in lumo_IK (with bp碰撞, listed under the pose bone)
 inline constexpr const char fp重力[] = "fp重力";
 inline constexpr const char bp恢复[] = "bp恢复";
 inline constexpr const char bp修正力[] = "bp修正力";
