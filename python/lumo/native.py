@@ -31,6 +31,7 @@ EXPORTS = {
     "停止仌": (None, [c_uint8]),
     "卩泄漏": (None, []),
     # --- math ---
+    "工_q": (c_float, [c_float_p]),
     # --- property store ---
     "卩属性": (c_int32, [c_char_p, c_void_p]),
     # --- scene, hierarchy and view ---
