@@ -14,23 +14,19 @@ namespace lumo {
                 "m3_from_vec_roll");
 
   const float x = n.x, y = n.y, z = n.z;
-  const float t = 1.0f + y;
+  float t = 1.0f + y;
   const float d = x * x + z * z;
   // Swing that takes the Y axis onto n.
   卍Matrix3 swing;
   if (t > 1e-5f || (t > 1e-9f && (x != 0 || z != 0))) {
-    float a, b, e;
-    if (t > 1e-5f) {
-      a = 1.0f - x * x / t;
-      b = 1.0f - z * z / t;
-      e = -x * z / t;
-    } else {
-      // n near −Y but not on it.
-      const float u = (x - z) * (x + z) / d;
-      a = -u;
-      b = u;
-      e = 2.0f * x * z / d;
-    }
+    // n near −Y but not on it: 1 + y has lost its precision, so take it from
+    // x and z instead (1 − √(1 − d) ≈ d/2 + d²/8).  The closed form once used
+    // here had the sign of the X–Z term flipped and gave rows that are not
+    // perpendicular.
+    if (t <= 1e-5f) t = d * 0.5f + d * d * 0.125f;
+    const float a = 1.0f - x * x / t;
+    const float b = 1.0f - z * z / t;
+    const float e = -x * z / t;
     swing.row(0) = 卍Vector(a, -x, e);
     swing.row(1) = 卍Vector(x, y, z);
     swing.row(2) = 卍Vector(e, -z, b);
