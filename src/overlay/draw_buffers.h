@@ -5,8 +5,8 @@
 // library never draws and posts nothing into them: counts only fall to −1 or
 // 0 (draw_counts.h), capacities change only through the define operations,
 // which size the lists (new points zero, new items copies of a prototype of
-// 2, 4 or 5 zero points).  A capacity above kMaxDrawCapacity is refused with a
-// console line and leaves the buffer as it was.
+// 2, 4 or 5 zero points).  A capacity above kMaxDrawCapacity is stored but
+// sizes nothing: a console line says so and the lists stay as they were.
 #pragma once
 
 #include <cstdint>
