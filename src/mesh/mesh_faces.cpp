@@ -59,12 +59,10 @@ void 卍Mesh::集面点(const bool& b三角面) {
     卍面& face = L卍面G[p];
     face.corners.resize(static_cast<size_t>(n));
     for (int k = 0; k < n; ++k) face.corners[k] = static_cast<std::int32_t>(loops[k].v);
-    face.sides.reserve(4);
     if (!b三角面) continue;
     for (int k = 2; k < n; ++k) {
       卍面& triangle = L卍面3[t++];
       triangle.corners.assign({face.corners[0], face.corners[k - 1], face.corners[k]});
-      triangle.sides.reserve(3);
     }
   }
   b已集面点 = 1;
@@ -86,7 +84,10 @@ void 卍Mesh::算面边点(const bool& b三角面) {
     auto usable = [this](const 卍面& face) {
       return std::all_of(face.corners.begin(), face.corners.end(), [this](int c) { return has_vertex(c); });
     };
-    for (卍面& face : faces) face.sides.clear();
+    for (卍面& face : faces) {
+      face.sides.clear();
+      face.sides.reserve(4);
+    }
     EdgeMap map(faces, L卍网点.size());
     for (卍面& face : faces) {
       if (!usable(face)) continue;

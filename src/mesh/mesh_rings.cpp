@@ -94,7 +94,9 @@ void 卍Mesh::点连点合并面(const bool& with_normal) {
     const int next = corners[(j + 1) % n], prev = corners[(j + n - 1) % n];
 
     std::vector<std::int32_t>& ring = vertex.L合并面点;
-    ring = {next, prev};
+    ring.reserve(4);
+    ring.push_back(next);
+    ring.push_back(prev);
     rest = vertex.L点连点;
     erase_first(rest, next);
     if (rest.size() == 1) {
