@@ -2,6 +2,7 @@
 // scene and object values the scripts read.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,30 @@ TEST_F(ChangeDetection, NewMainAndNewSceneReplaceTheCurrentPointers) {
   EXPECT_EQ(lumo::iDiffMain(nullptr), 0);
   EXPECT_EQ(lumo::iDiffScene(nullptr), 0);
   EXPECT_EQ(host::current.context, on_second) << "a null context is not recorded";
+}
+
+TEST_F(ChangeDetection, ANewMainForgetsTablesAndViewsOfTheOldOne) {
+  auto old_file = std::make_unique<ModelScene>("Old", "old.blend");
+  Object* parent = old_file->add_object("Parent", OB_EMPTY);
+  hm_object_set_parent(old_file->add_object("Child", OB_EMPTY), parent, PAROBJECT);
+  ScrArea* area = hm_area_new(hm_window_screen(old_file->window), SPACE_VIEW3D);
+  hm_region_new(area, RGN_TYPE_WINDOW, 0, 0, 640, 480);
+  lumo::SetMain(old_file->context);
+  lumo::凷o(old_file->context);
+  ASSERT_FALSE(Mo父LpareG.empty());
+  ASSERT_NE(view3d_cache.region, nullptr);
+  EXPECT_EQ(lumo::SetMain(old_file->context), true) << "the same main keeps everything";
+  EXPECT_FALSE(Mo父LpareG.empty());
+
+  ModelScene new_file("New", "new.blend");
+  old_file.reset();  // the host frees the old file (after the new one exists: a reused address is no new main)
+  Capture capture;
+  EXPECT_EQ(lumo::iDiffMain(new_file.context), 1);
+  EXPECT_TRUE(Mo父LpareG.empty());
+  EXPECT_TRUE(Mo物baceG.empty());
+  EXPECT_TRUE(Ms名oG.empty());
+  EXPECT_EQ(view3d_cache.region, nullptr) << "no region of the freed screen stays cached";
+  EXPECT_EQ(view3d_cache.view, nullptr);
 }
 
 TEST_F(ChangeDetection, FirstSceneGivesMinusOneWithAWindowAndZeroWithout) {
@@ -341,8 +366,11 @@ TEST_F(SceneState, CheckFlagIsSetOnlyWhenItExistsAndIsNotNegative) {
     EXPECT_EQ(lumo::i1属性(scene.context), c.set_one);
     EXPECT_EQ(lumo::i属性检测(scene.context), c.check_after_one);
     EXPECT_EQ(lumo::i〇属性(scene.context), c.set_zero);
-    if (flag) EXPECT_EQ(hm_prop_get_int(flag), c.start < 0 ? c.start : 0);
-    if (!c.present) EXPECT_EQ(scene.scene->id.properties, nullptr) << "nothing created";
+    if (flag) {
+      EXPECT_EQ(hm_prop_get_int(flag), c.start < 0 ? c.start : 0);
+    } else {
+      EXPECT_EQ(scene.scene->id.properties, nullptr) << "nothing created";
+    }
   }
   EXPECT_EQ(lumo::i1属性(nullptr), -2);
   EXPECT_EQ(lumo::i〇属性(nullptr), -2);

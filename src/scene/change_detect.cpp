@@ -3,6 +3,7 @@
 #include "host/context.h"
 #include "host/current.h"
 #include "props/prop_store.h"
+#include "scene/hierarchy_tables.h"
 #include "scene/view_cache.h"
 
 namespace lumo {
@@ -16,6 +17,18 @@ void take(T*& current, T* value) {
 
 }  // namespace
 
+void take_main(Main* main) {
+  if (!main || main == host::current.main) return;
+  if (host::current.main) {
+    Mo父LpareG.clear();
+    Mo物baceG.clear();
+    Ms名oG.clear();
+    view3d_cache = {};
+    editor_cache = {};
+  }
+  host::current.main = main;
+}
+
 void take_scene_window_layer(bContext* C) {
   take(host::current.scene, host::CTX_data_scene(C));
   take(host::current.window, host::CTX_wm_window(C));
@@ -25,7 +38,7 @@ void take_scene_window_layer(bContext* C) {
 bool SetMain(bContext* C) {
   if (!C) return false;
   host::current.context = C;
-  take(host::current.main, host::CTX_data_main(C));
+  take_main(host::CTX_data_main(C));
   take_scene_window_layer(C);
   return b凷rv3d(C, true);
 }
@@ -36,7 +49,7 @@ int iDiffMain(bContext* C) {
   Main* main = host::CTX_data_main(C);
   if (!main || main == host::current.main) return 0;
   clear_current_groups();
-  host::current.main = main;
+  take_main(main);
   take_scene_window_layer(C);
   b凷rv3d(C, true);
   return 1;
@@ -50,7 +63,7 @@ int iDiffScene(bContext* C) {
     if (!scene || scene == host::current.scene) return 0;
     clear_current_groups();
     host::current.scene = scene;
-    take(host::current.main, host::CTX_data_main(C));
+    take_main(host::CTX_data_main(C));
     take(host::current.window, host::CTX_wm_window(C));
     take(host::current.view_layer, host::CTX_data_view_layer(C));
     b凷rv3d(C, true);
@@ -59,7 +72,7 @@ int iDiffScene(bContext* C) {
   clear_current_groups();
   take(host::current.scene, scene);
   b凷rv3d(C, true);
-  take(host::current.main, host::CTX_data_main(C));
+  take_main(host::CTX_data_main(C));
   wmWindow* window = host::CTX_wm_window(C);
   if (!window) return 0;
   host::current.window = window;

@@ -1,7 +1,8 @@
 // Keeping the current host pointers (host/current.h) in step with the file and
 // scene the user works in.
 //
-// Each records the context it is given.  A null context changes nothing and
+// Each records the context it is given.  A main database replacing another one
+// empties the hierarchy tables and the view caches (take_main).  A null context changes nothing and
 // gives 0; a context without a main database never replaces the current one.
 #pragma once
 
@@ -27,5 +28,10 @@ int iDiffScene(bContext* C);
 // Sets the current scene, window and view layer from the context (each when
 // non-null).
 void take_scene_window_layer(bContext* C);
+
+// Makes `main` the current main database (null changes nothing).  Replacing an
+// earlier main forgets everything read from it, since its data may be freed:
+// the hierarchy tables are emptied and the view caches cleared.
+void take_main(Main* main);
 
 }  // namespace lumo

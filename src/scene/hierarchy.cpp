@@ -21,7 +21,7 @@ bool linkable_child(const Object* object) {
 }
 
 Main* current_main(bContext* C) {
-  if (!host::current.main) host::current.main = host::CTX_data_main(C);
+  if (!host::current.main) take_main(host::CTX_data_main(C));
   return host::current.main;
 }
 

@@ -20,7 +20,7 @@ namespace {
 constexpr char kHiddenViewportAndSelect = OB_RESTRICT_VIEWPORT | OB_RESTRICT_SELECT;
 
 Main* current_main(bContext* C) {
-  if (Main* main = host::CTX_data_main(C)) host::current.main = main;
+  take_main(host::CTX_data_main(C));
   return host::current.main;
 }
 
