@@ -72,6 +72,38 @@ EXPORTS = {
     "Δ载入v2dUVLIB": (None, [c_void_p, c_uint8]),
     "Δ载入v2d节点LIB": (None, [c_void_p, c_uint8]),
     # --- draw buffers, windows and images ---
+    # Records are passed by address (ctypes.byref or an address); handles are
+    # addresses held in the caller's c_void_p variables.
+    "巜画点": (c_void_p, [c_void_p]),
+    "巜画线": (c_void_p, [c_void_p]),
+    "巜画厶": (c_void_p, [c_void_p]),
+    "巜画囗": (c_void_p, [c_void_p]),
+    "巜L段序L2一一绑彡画G": (c_void_p, [c_int32_p, c_void_p]),
+    "下上画1丅一乛": (None, [c_int32, c_float_p, c_void_p, c_void_p, c_int32_p, c_float_p, c_float_p,
+                         c_int32_p, c_float_p, c_float_p]),
+    "凸下上丷画": (c_void_p, [c_int32_p, c_void_p]),
+    "py_定义弓画数": (None, [c_void_p, c_void_p, c_void_p, c_int32, c_int32, c_int32, c_int32]),
+    "py_定义L弓画数": (c_int32, [c_int32, c_int32, c_int32, c_int32]),
+    "py_定义画数2d": (None, [c_int32]),
+    "凸定义画圆数": (None, [c_int32]),
+    "〇画艹dr": (None, []),
+    "〇画dr": (None, [c_int32]),
+    "iΔ打印次数": (c_int32, []),
+    "py_定义画数": (None, []),
+    "〇画": (None, []),
+    "下上圆画": (None, []),
+    "下上弓画": (None, []),
+    "下上画bl": (None, []),
+    "下上字画": (None, []),
+    "下上线画2d": (None, []),
+    "i注建窗口": (c_int32, [c_void_p, c_void_p, POINTER(c_void_p), POINTER(c_void_p), POINTER(c_void_p), c_int32_p,
+                        c_char_p, ctypes.c_uint32, ctypes.c_uint32, ctypes.c_uint32, c_int32, c_int32, c_int32]),
+    "hbmp图": (c_void_p, [c_char_p]),
+    "绘1图": (None, [POINTER(c_char_p), c_int32_p, c_int32_p, c_void_p, POINTER(c_void_p), POINTER(c_void_p),
+                    POINTER(c_void_p), POINTER(c_void_p)]),
+    "b图_囗": (c_bool, [c_char_p, c_void_p, POINTER(c_void_p), POINTER(c_void_p)]),
+    "画字": (c_int32, [c_char_p, c_int32_p, c_int32_p, POINTER(c_void_p), POINTER(c_void_p), c_int32_p, c_int32_p]),
+    "囗凷": (None, [POINTER(c_void_p), c_int32_p, POINTER(ctypes.c_uint32), c_float_p, c_int32_p]),
 }
 
 
