@@ -91,7 +91,7 @@ class ViewsBuilding:
         area = self.hm.hm_area_new(self.screen, SPACE_NODE)
         region = self.hm.hm_region_new(area, RGN_TYPE_WINDOW, x, y, width, height)
         shown = (shown_type or tree_type).encode("utf-8")
-        space = self.hm.hm_node_space_new(area, shown, tree)
+        self.hm.hm_node_space_new(area, shown, tree)
         return area, region, tree
 
     def add_legacy_base(self, obj):
