@@ -121,7 +121,7 @@ void Δ向上链接1层(Object* object, Scene* scene, Lpare* list) {
   const bool created = !Mo父LpareG.count(parent);
   Lpare& parent_list = Mo父LpareG[parent];
   if (pare* entry = entry_of_child(parent_list, object, parent)) {
-    if (entry->ψLpare != list) entry->ψLpare = list;
+    entry->ψLpare = list;
   } else {
     parent_list.push_back({object, parent, table_base_of(object, scene), list});
   }
