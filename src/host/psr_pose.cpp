@@ -14,8 +14,9 @@ namespace {
 卍Matrix4 local_matrix(const bPoseChannel* channel) {
   const 卍Vector location(channel->loc), scale(channel->size);
   if (channel->rotmode == ROT_MODE_QUAT) {
-    卍Quat q(channel->quat);
-    工_q(q);
+    // Normalised, except that a zero quaternion is taken as it is (no turn).
+    卍Quat q(channel->quat), unit = q;
+    if (工_q(unit) != 0) q = unit;
     return loc_quat_size_to_m4(location, q, scale);
   }
   const 卍Matrix3 rotation = channel->rotmode == ROT_MODE_AXISANGLE

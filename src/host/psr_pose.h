@@ -5,7 +5,8 @@
 //   pose = parent pose × parent arm_mat⁻¹ × own arm_mat × local
 // (a root bone drops the parent factors; A × B applies B first), where local
 // holds the scale (applied first), the rotation by the channel's rotation mode
-// (quaternion, normalised; Euler order 1…6; axis–angle) and the location.
+// (quaternion, normalised unless zero; Euler order 1…6; axis–angle) and the
+// location.
 // Pose head = the translation row; pose tail = head + bone length × scale.y ×
 // the normalised Y row.
 #pragma once

@@ -24,7 +24,7 @@ inline bool operator==(const 卍Quat& a, const 卍Quat& b) {
 }
 
 // Normalises q in place and returns its length before.  A zero quaternion
-// becomes (w, x, y, z) = (0, 1, 0, 0), as the host does.  Exported as 工_q.
+// becomes (w, x, y, z) = (0, 1, 0, 0).  Exported as 工_q.
 float 工_q(卍Quat& q);
 
 // Rotation matrix of q, computed in double; q is not normalised first.

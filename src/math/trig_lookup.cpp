@@ -11,10 +11,10 @@ namespace {
 // product is exact in double and the rounding sees the true value.
 long six_decimal_digits(float x) {
   const double scaled = static_cast<double>(x) * 1e6;
-  double whole = std::floor(scaled);
-  const double fraction = scaled - whole;
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0)) whole += 1;
-  return static_cast<long>(whole);
+  long whole = static_cast<long>(scaled);  // x ≥ 0: truncation is the floor
+  const double fraction = scaled - static_cast<double>(whole);
+  if (fraction > 0.5 || (fraction == 0.5 && (whole & 1) != 0)) ++whole;
+  return whole;
 }
 
 float looked_up(float x, const TrigTable& table, float (*standard)(float), float at_zero) {
