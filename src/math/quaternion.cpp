@@ -49,7 +49,7 @@ float 工_q(卍Quat& q) {
   卍Matrix3 m(rows);
   for (int i = 0; i < 3; ++i) f3_normalize(m.row(i));
   卍Quat q;
-  const double tr = 0.25 * double(1.0f + m[0][0] + m[1][1] + m[2][2]);
+  const double tr = 0.25 * (1.0 + double(m[0][0]) + double(m[1][1]) + double(m[2][2]));
   if (tr > double(0.0001f)) {
     const double w = std::sqrt(tr);
     const double f = 1.0 / (4.0 * w);

@@ -20,9 +20,9 @@ namespace lumo {
   卍Matrix3 swing;
   if (t > 1e-5f || (t > 1e-9f && (x != 0 || z != 0))) {
     // n near −Y but not on it: 1 + y has lost its precision, so take it from
-    // x and z instead (1 − √(1 − d) ≈ d/2 + d²/8).  The closed form once used
-    // here had the sign of the X–Z term flipped and gave rows that are not
-    // perpendicular.
+    // x and z instead (1 − √(1 − d) ≈ d/2 + d²/8).  The closed form
+    // a = −u, b = u, e = +2xz/d flips the sign of the X–Z term and leaves the
+    // Y and Z rows off perpendicular by 4x²z/d.
     if (t <= 1e-5f) t = d * 0.5f + d * d * 0.125f;
     const float a = 1.0f - x * x / t;
     const float b = 1.0f - z * z / t;

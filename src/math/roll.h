@@ -1,5 +1,6 @@
 // Bone matrices from a direction and a roll angle, and back: the host's own
-// bone convention, so results agree with the host's bone matrices.
+// bone convention, so results agree with the host's bone matrices.  Within
+// 1e-5 of −Y (but not on it) the matrix is kept a rotation (see roll.cpp).
 #pragma once
 
 #include "math/matrix.h"
