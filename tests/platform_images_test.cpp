@@ -364,7 +364,7 @@ class PlatformImageFiles : public ::testing::Test {
   std::string write(const char* name, const Bytes& bytes) {
     const std::string path = (directory_ / name).string();
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
     return path;
   }
