@@ -31,7 +31,9 @@ void normalize(float v[3]) {
 // Local transform of a channel: scale first, then rotation, then location.
 void channel_matrix(const bPoseChannel* channel, math::Mat4 out) {
   math::Mat3 rotation;
-  if (channel->rotmode == ROT_MODE_QUAT) {
+  if (channel->rotmode == ROT_MODE_AXISANGLE) {
+    math::axis_angle_to_mat3(rotation, channel->rotAxis, channel->rotAngle);
+  } else if (channel->rotmode == ROT_MODE_QUAT) {
     float q[4] = {channel->quat[0], channel->quat[1], channel->quat[2], channel->quat[3]};
     const double length = std::sqrt(double(q[0]) * q[0] + double(q[1]) * q[1] + double(q[2]) * q[2] + double(q[3]) * q[3]);
     if (length > 0)
@@ -55,7 +57,7 @@ void evaluate_channel(bPoseChannel* channel) {
   math::mul(channel->pose_mat, channel->chan_mat, bone->arm_mat);
   if (channel->parent) {
     math::Mat4 parent_rest_inverse;
-    math::invert_affine(parent_rest_inverse, channel->parent->bone->arm_mat);
+    if (!math::invert_affine(parent_rest_inverse, channel->parent->bone->arm_mat)) math::identity(parent_rest_inverse);
     math::mul(channel->pose_mat, channel->pose_mat, parent_rest_inverse);
     math::mul(channel->pose_mat, channel->pose_mat, channel->parent->pose_mat);
   }

@@ -107,23 +107,23 @@ inline void quat_to_mat3(Mat3 out, const float q[4]) {
   out[2][2] = float(1 - 2 * (x * x + y * y));
 }
 
+// Rotation by angle about an axis (normalised here; a zero axis is no turn).
+inline void axis_angle_to_mat3(Mat3 out, const float axis[3], float angle) {
+  const double length = std::sqrt(double(axis[0]) * axis[0] + double(axis[1]) * axis[1] + double(axis[2]) * axis[2]);
+  const double half = angle / 2.0, s = length > 0 ? std::sin(half) / length : 0;
+  const float q[4] = {float(length > 0 ? std::cos(half) : 1), float(axis[0] * s), float(axis[1] * s), float(axis[2] * s)};
+  quat_to_mat3(out, q);
+}
+
 // The host's bone frame: Y along the unit direction n, X and Z turned by roll.
 inline void vec_roll_to_mat3(Mat3 out, const float n[3], float roll) {
   const double x = n[0], y = n[1], z = n[2];
   const double t = 1 + y, d = x * x + z * z;
   double b[3][3];
   if (t > 1e-5 || (t > 1e-9 && (x != 0 || z != 0))) {
-    double a, bb, e;
-    if (t > 1e-5) {
-      a = 1 - x * x / t;
-      bb = 1 - z * z / t;
-      e = -x * z / t;
-    } else {
-      const double u = (x - z) * (x + z) / d;
-      a = -u;
-      bb = u;
-      e = 2 * x * z / d;
-    }
+    // Close to −Y, 1 + y has lost its digits: 1 − √(1 − d) ≈ d/2 + d²/8.
+    const double swing_t = t > 1e-5 ? t : d / 2 + d * d / 8;
+    const double a = 1 - x * x / swing_t, bb = 1 - z * z / swing_t, e = -x * z / swing_t;
     const double rows[3][3] = {{a, -x, e}, {x, y, z}, {e, -z, bb}};
     for (int i = 0; i < 3; ++i)
       for (int j = 0; j < 3; ++j) b[i][j] = rows[i][j];

@@ -83,7 +83,9 @@ TEST_F(ContextLookup, AsksRegionAreaAndScreenInOrderAndCombinesAnswers) {
     EXPECT_EQ(ctx_data_get(scene.context, "thing", &result), c.result) << c.name;
     EXPECT_EQ(g_asked, c.asked) << c.name;
     EXPECT_EQ(scene.context->data.recursion, 0) << c.name << ": the level is restored";
-    if (c.result == 1) EXPECT_EQ(result.ptr.data, &marker) << c.name;
+    if (c.result == 1) {
+      EXPECT_EQ(result.ptr.data, &marker) << c.name;
+    }
   }
 }
 

@@ -50,6 +50,19 @@ TEST(BoneRest, FrameFollowsDirectionAndRoll) {
   expect_vec(rolled->arm_mat[0], 0, 0, -1, "roll turns X about Y");
 }
 
+TEST(BoneRest, FramesNearStraightDownStayOrthonormal) {
+  // 1 + y loses its digits here; the frame must still be a rotation.
+  ModelScene scene;
+  Object* rig = scene.add_armature("Rig", {{"b", {0, 0, 0}, {0.002f, -1, -0.001f}, 0.3f, nullptr, false}});
+  const Bone* bone = hm_pose_channel(rig, "b")->bone;
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) {
+      const float dot = bone->arm_mat[i][0] * bone->arm_mat[j][0] + bone->arm_mat[i][1] * bone->arm_mat[j][1] +
+                        bone->arm_mat[i][2] * bone->arm_mat[j][2];
+      EXPECT_NEAR(dot, i == j ? 1.0f : 0.0f, 1e-5f) << "rows " << i << ", " << j;
+    }
+}
+
 TEST_F(PoseEvaluation, RestPoseReproducesTheRestFrames) {
   hm_pose_evaluate(rig);
   for (bPoseChannel* channel : {root, arm})
@@ -106,6 +119,20 @@ TEST_F(PoseEvaluation, EulerOrderMattersForCombinedAngles) {
   const float distance = std::hypot(xyz_tail[0] - arm->pose_tail[0], xyz_tail[1] - arm->pose_tail[1],
                                     xyz_tail[2] - arm->pose_tail[2]);
   EXPECT_GT(distance, 0.5f);
+}
+
+TEST_F(PoseEvaluation, AxisAngleModeTurnsAboutTheChannelsAxis) {
+  arm->rotAxis[0] = 1;  // a quarter turn about the bone's X, like the quaternion case
+  arm->rotAngle = float(M_PI / 2);
+  arm->rotmode = ROT_MODE_AXISANGLE;
+  hm_pose_evaluate(rig);
+  float by_axis_angle[3];
+  std::memcpy(by_axis_angle, arm->pose_tail, sizeof by_axis_angle);
+  const float s = std::sqrt(0.5f);
+  const float quarter_about_x[4] = {s, s, 0, 0};
+  hm_pose_channel_set_transform(arm, nullptr, quarter_about_x, nullptr, nullptr, ROT_MODE_QUAT);
+  hm_pose_evaluate(rig);
+  expect_vec(by_axis_angle, arm->pose_tail[0], arm->pose_tail[1], arm->pose_tail[2], "axis-angle tail");
 }
 
 TEST_F(PoseEvaluation, ScaleYStretchesTheTail) {

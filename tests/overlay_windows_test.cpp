@@ -12,7 +12,7 @@
 #include "lumo_ik64.h"
 #include "overlay/window_helpers.h"
 #include "platform/gdi_common.h"
-#include "platform/inspection.h"
+#include "platform/readback.h"
 #include "support/capture.h"
 
 namespace lumo {

@@ -6,7 +6,7 @@
 
 #include "platform/bitmaps.h"
 #include "platform/drawing.h"
-#include "platform/inspection.h"
+#include "platform/readback.h"
 
 namespace lumo::platform {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "platform/bitmaps.h"
 #include "platform/image_files.h"
-#include "platform/inspection.h"
+#include "platform/readback.h"
 
 namespace lumo::platform {
 namespace {
@@ -33,7 +33,7 @@ void put32_big(Bytes& b, std::uint32_t v) {
 // A BMP file: header of header_size bytes (12 core, else 40/108/124 info),
 // optional masks after a 40-byte header, palette (BGRX or BGR), rows as given
 // (already padded, in file order).
-struct BmpSpec {
+struct BmpLayout {
   std::uint32_t header_size = 40;
   std::int32_t width = 0, height = 0;
   std::uint16_t bits = 24;
@@ -44,45 +44,45 @@ struct BmpSpec {
   Bytes rows;
 };
 
-Bytes encode_bmp(const BmpSpec& spec) {
+Bytes encode_bmp(const BmpLayout& layout) {
   Bytes header;
-  put32(header, spec.header_size);
-  if (spec.header_size == 12) {
-    put16(header, spec.width);
-    put16(header, static_cast<std::uint16_t>(spec.height));
+  put32(header, layout.header_size);
+  if (layout.header_size == 12) {
+    put16(header, layout.width);
+    put16(header, static_cast<std::uint16_t>(layout.height));
     put16(header, 1);
-    put16(header, spec.bits);
+    put16(header, layout.bits);
   } else {
-    put32(header, spec.width);
-    put32(header, static_cast<std::uint32_t>(spec.height));
+    put32(header, layout.width);
+    put32(header, static_cast<std::uint32_t>(layout.height));
     put16(header, 1);
-    put16(header, spec.bits);
-    put32(header, spec.compression);
-    put32(header, static_cast<std::uint32_t>(spec.rows.size()));
+    put16(header, layout.bits);
+    put32(header, layout.compression);
+    put32(header, static_cast<std::uint32_t>(layout.rows.size()));
     put32(header, 2835);
     put32(header, 2835);
-    put32(header, spec.colours_used);
+    put32(header, layout.colours_used);
     put32(header, 0);
-    if (spec.header_size > 40) {
-      for (std::size_t i = 0; i < 4; ++i) put32(header, i < spec.masks.size() ? spec.masks[i] : 0);
-      while (header.size() < spec.header_size) header.push_back(0);
+    if (layout.header_size > 40) {
+      for (std::size_t i = 0; i < 4; ++i) put32(header, i < layout.masks.size() ? layout.masks[i] : 0);
+      while (header.size() < layout.header_size) header.push_back(0);
     } else {
-      for (std::uint32_t mask : spec.masks) put32(header, mask);
+      for (std::uint32_t mask : layout.masks) put32(header, mask);
     }
   }
-  for (std::uint32_t colour : spec.palette) {
+  for (std::uint32_t colour : layout.palette) {
     header.push_back(colour & 0xFF);
     header.push_back((colour >> 8) & 0xFF);
     header.push_back((colour >> 16) & 0xFF);
-    if (spec.header_size != 12) header.push_back(0);
+    if (layout.header_size != 12) header.push_back(0);
   }
   Bytes file{'B', 'M'};
   const std::uint32_t offset = 14 + static_cast<std::uint32_t>(header.size());
-  put32(file, offset + static_cast<std::uint32_t>(spec.rows.size()));
+  put32(file, offset + static_cast<std::uint32_t>(layout.rows.size()));
   put32(file, 0);
   put32(file, offset);
   file.insert(file.end(), header.begin(), header.end());
-  file.insert(file.end(), spec.rows.begin(), spec.rows.end());
+  file.insert(file.end(), layout.rows.begin(), layout.rows.end());
   return file;
 }
 
@@ -138,27 +138,27 @@ constexpr std::uint32_t kOpaque = 0xFF000000u;
 const std::vector<std::uint32_t> kQuad = {kOpaque | 0xFF0000, kOpaque | 0x00FF00, kOpaque | 0x0000FF,
                                           kOpaque | 0xFFFFFF};
 
-BmpSpec quad_24(bool top_down) {
-  BmpSpec spec;
-  spec.width = 2;
-  spec.height = top_down ? -2 : 2;
+BmpLayout quad_24(bool top_down) {
+  BmpLayout layout;
+  layout.width = 2;
+  layout.height = top_down ? -2 : 2;
   const Bytes top = {0, 0, 255, 0, 255, 0, 0, 0};          // BGR BGR + 2 padding
   const Bytes bottom = {255, 0, 0, 255, 255, 255, 0, 0};
-  spec.rows = top_down ? top : bottom;
-  spec.rows.insert(spec.rows.end(), (top_down ? bottom : top).begin(), (top_down ? bottom : top).end());
-  return spec;
+  layout.rows = top_down ? top : bottom;
+  layout.rows.insert(layout.rows.end(), (top_down ? bottom : top).begin(), (top_down ? bottom : top).end());
+  return layout;
 }
 
 TEST(PlatformImages, BmpFilesOfEveryLayoutDecodeToTheSamePixels) {
   struct Case {
     const char* label;
-    BmpSpec spec;
+    BmpLayout layout;
   };
   std::vector<Case> cases;
   cases.push_back({"24-bit bottom-up", quad_24(false)});
   cases.push_back({"24-bit top-down", quad_24(true)});
   {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 2;
     s.bits = 32;
@@ -166,7 +166,7 @@ TEST(PlatformImages, BmpFilesOfEveryLayoutDecodeToTheSamePixels) {
     cases.push_back({"32-bit", s});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 2;
     s.bits = 8;
@@ -176,7 +176,7 @@ TEST(PlatformImages, BmpFilesOfEveryLayoutDecodeToTheSamePixels) {
     cases.push_back({"8-bit palette", s});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 2;
     s.bits = 4;
@@ -186,7 +186,7 @@ TEST(PlatformImages, BmpFilesOfEveryLayoutDecodeToTheSamePixels) {
     cases.push_back({"4-bit palette", s});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.header_size = 12;
     s.width = 2;
     s.height = 2;
@@ -197,7 +197,7 @@ TEST(PlatformImages, BmpFilesOfEveryLayoutDecodeToTheSamePixels) {
     cases.push_back({"core header, 3-byte palette", s});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 2;
     s.bits = 16;  // 5-5-5
@@ -205,7 +205,7 @@ TEST(PlatformImages, BmpFilesOfEveryLayoutDecodeToTheSamePixels) {
     cases.push_back({"16-bit 5-5-5", s});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 2;
     s.bits = 16;
@@ -215,7 +215,7 @@ TEST(PlatformImages, BmpFilesOfEveryLayoutDecodeToTheSamePixels) {
     cases.push_back({"16-bit 5-6-5 masks", s});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.header_size = 124;
     s.width = 2;
     s.height = 2;
@@ -227,7 +227,7 @@ TEST(PlatformImages, BmpFilesOfEveryLayoutDecodeToTheSamePixels) {
   }
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
-    const Bytes file = encode_bmp(c.spec);
+    const Bytes file = encode_bmp(c.layout);
     const std::optional<Image> image = decode_bmp(file.data(), file.size());
     ASSERT_TRUE(image);
     EXPECT_EQ(image->width, 2);
@@ -237,7 +237,7 @@ TEST(PlatformImages, BmpFilesOfEveryLayoutDecodeToTheSamePixels) {
 }
 
 TEST(PlatformImages, OneBitRowsReadTheirBitsFromTheHighEnd) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 10;
   s.height = 1;
   s.bits = 1;
@@ -251,7 +251,7 @@ TEST(PlatformImages, OneBitRowsReadTheirBitsFromTheHighEnd) {
 }
 
 TEST(PlatformImages, TranslucentMasksKeepTheirAlpha) {
-  BmpSpec s;
+  BmpLayout s;
   s.header_size = 108;
   s.width = 1;
   s.height = 1;
@@ -267,9 +267,9 @@ TEST(PlatformImages, TranslucentMasksKeepTheirAlpha) {
 
 TEST(PlatformImages, MalformedBmpFilesDecodeToNothing) {
   auto broken = [](auto change) {
-    BmpSpec spec = quad_24(false);
-    change(spec);
-    return encode_bmp(spec);
+    BmpLayout layout = quad_24(false);
+    change(layout);
+    return encode_bmp(layout);
   };
   struct Case {
     const char* label;
@@ -280,15 +280,15 @@ TEST(PlatformImages, MalformedBmpFilesDecodeToNothing) {
   Bytes bad_signature = encode_bmp(quad_24(false));
   bad_signature[1] = 'N';
   const Case cases[] = {
-      {"zero width", broken([](BmpSpec& s) { s.width = 0; })},
-      {"zero height", broken([](BmpSpec& s) { s.height = 0; })},
-      {"smallest height", broken([](BmpSpec& s) { s.height = INT32_MIN; })},
-      {"more pixels than allowed", broken([](BmpSpec& s) { s.width = s.height = 1 << 14; })},
-      {"7 bits per pixel", broken([](BmpSpec& s) { s.bits = 7; })},
-      {"run-length compression", broken([](BmpSpec& s) { s.compression = 1; })},
-      {"masks on 24 bits", broken([](BmpSpec& s) { s.compression = 3, s.masks = {1, 2, 4}; })},
-      {"header size 20", broken([](BmpSpec& s) { s.header_size = 20; })},
-      {"palette past the end", broken([](BmpSpec& s) { s.bits = 8, s.rows.resize(8); })},
+      {"zero width", broken([](BmpLayout& s) { s.width = 0; })},
+      {"zero height", broken([](BmpLayout& s) { s.height = 0; })},
+      {"smallest height", broken([](BmpLayout& s) { s.height = INT32_MIN; })},
+      {"more pixels than allowed", broken([](BmpLayout& s) { s.width = s.height = 1 << 14; })},
+      {"7 bits per pixel", broken([](BmpLayout& s) { s.bits = 7; })},
+      {"run-length compression", broken([](BmpLayout& s) { s.compression = 1; })},
+      {"masks on 24 bits", broken([](BmpLayout& s) { s.compression = 3, s.masks = {1, 2, 4}; })},
+      {"header size 20", broken([](BmpLayout& s) { s.header_size = 20; })},
+      {"palette past the end", broken([](BmpLayout& s) { s.bits = 8, s.rows.resize(8); })},
       {"pixel offset past the end", bad_offset},
       {"no signature", bad_signature},
   };
@@ -303,7 +303,7 @@ TEST(PlatformImages, MalformedBmpFilesDecodeToNothing) {
 // reading past it (the sanitizer build checks the reads).  A PNG file whose
 // pixels are complete decodes without its end chunk.
 TEST(PlatformImages, TruncatedFilesAreRefused) {
-  BmpSpec masked;
+  BmpLayout masked;
   masked.header_size = 40;
   masked.width = 2;
   masked.height = 2;
@@ -311,7 +311,7 @@ TEST(PlatformImages, TruncatedFilesAreRefused) {
   masked.compression = 3;
   masked.masks = {0xF800, 0x07E0, 0x001F};
   masked.rows.assign(8, 0x11);
-  BmpSpec paletted;
+  BmpLayout paletted;
   paletted.width = 3;
   paletted.height = 2;
   paletted.bits = 4;

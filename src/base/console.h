@@ -16,7 +16,7 @@ void con_float(double value);
 void con_text(const char* text);     // "★★ s二二 NULL\n" when absent
 void con_wide(const wchar_t* text);  // converted to the ANSI code page; "★★ wc二二 NULL\n" when absent
 
-// Blender-style assertion line on standard error:
+// The host's own assertion line, on standard error:
 // "BLI_assert failed: <file>:<line>, at '<condition>'\n".
 void host_assert_line(const char* file, int line, const char* condition);
 

@@ -556,8 +556,8 @@ struct wmWindowManager {
   ListBase windows;
 };
 
-// What an RNA pointer carries: the owning block, the type and the address.
-struct PointerRNA {
+// A typed pointer as the host hands it out: the owning block, the type and the address.
+struct HostPointer {
   ID* owner_id;
   void* type;
   void* data;
@@ -569,7 +569,7 @@ enum ContextDataType : short {
 };
 
 struct bContextDataResult {
-  PointerRNA ptr;
+  HostPointer ptr;
   ListBase list;
   const char** dir;
   short type;  // ContextDataType
@@ -579,7 +579,7 @@ struct bContextStoreEntry {
   bContextStoreEntry* next;
   bContextStoreEntry* prev;
   char name[128];
-  PointerRNA ptr;
+  HostPointer ptr;
   short type;
 };
 

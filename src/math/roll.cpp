@@ -10,7 +10,7 @@ namespace lumo {
 卍Matrix3 m3_from_vec_roll(const 卍Vector& n, float roll) {
   const float length_sq = f3_dot(n, n);
   if (std::fabs(length_sq - 1.0f) >= 0.0002f && std::fabs(length_sq) >= 0.0002f)
-    LUMO_REPORT("__", "fabsf(len_squared_v3(nor) - 1.0f) ＜ 0.0002f 丨丨 fabsf(len_squared_v3(nor)) ＜ 0.0002f",
+    LUMO_REPORT("__", "fabsf(|n|² - 1) ＜ 0.0002 丨丨 fabsf(|n|²) ＜ 0.0002",
                 "m3_from_vec_roll");
 
   const float x = n.x, y = n.y, z = n.z;

@@ -1,4 +1,4 @@
-#include "platform/inspection.h"
+#include "platform/readback.h"
 
 #include <algorithm>
 #include <cstring>
