@@ -14,6 +14,7 @@
 #include "scene/view_cache.h"
 #include "support/capture.h"
 #include "support/model_scene.h"
+#include "support/scene_state.h"
 
 namespace lumo {
 namespace {
@@ -21,13 +22,7 @@ namespace {
 using testing::Capture;
 using testing::ModelScene;
 
-void reset_scene_state() {
-  Mo父LpareG.clear();
-  Mo物baceG.clear();
-  Ms名oG.clear();
-  host::current = {};
-  view3d_cache = {};
-}
+using testing::reset_scene_state;
 
 // A parent with two children, the first of which has a child:
 //   Parent ─┬─ Child1 ── Grandchild

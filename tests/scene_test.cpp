@@ -18,6 +18,7 @@
 #include "scene/view_cache.h"
 #include "support/capture.h"
 #include "support/model_scene.h"
+#include "support/scene_state.h"
 
 namespace lumo {
 namespace {
@@ -25,13 +26,7 @@ namespace {
 using testing::Capture;
 using testing::ModelScene;
 
-void reset_scene_state() {
-  Mo父LpareG.clear();
-  Mo物baceG.clear();
-  Ms名oG.clear();
-  host::current = {};
-  view3d_cache = {};
-}
+using testing::reset_scene_state;
 
 struct SceneState : ::testing::Test {
   void SetUp() override { reset_scene_state(); }

@@ -24,6 +24,22 @@ void close_trace(int line, const char* file) {
   con_printf("\n");
 }
 
+// The four-pair form: a name (printed by print_name), a function, a line and a file.
+template <class PrintName>
+void trace_four(const char* label, const char* expr1, PrintName&& print_name, const char* expr2, const char* function,
+                const char* expr3, int value_line, const char* expr4, const char* value_file, int line,
+                const char* file) {
+  open_trace(label, expr1);
+  print_name();
+  next_pair(expr2);
+  con_text(function);
+  next_pair(expr3);
+  con_int(value_line);
+  next_pair(expr4);
+  con_text(value_file);
+  close_trace(line, file);
+}
+
 }  // namespace
 
 void trace_values(const char* label, const char* expr, int value, int line, const char* file) {
@@ -47,29 +63,13 @@ void trace_values(const char* label, const char* expr, std::uint8_t value, int l
 void trace_values(const char* label, const char* expr1, const char* name, const char* expr2, const char* function,
                   const char* expr3, int value_line, const char* expr4, const char* value_file, int line,
                   const char* file) {
-  open_trace(label, expr1);
-  con_text(name);
-  next_pair(expr2);
-  con_text(function);
-  next_pair(expr3);
-  con_int(value_line);
-  next_pair(expr4);
-  con_text(value_file);
-  close_trace(line, file);
+  trace_four(label, expr1, [&] { con_text(name); }, expr2, function, expr3, value_line, expr4, value_file, line, file);
 }
 
 void trace_values(const char* label, const char* expr1, const wchar_t* name, const char* expr2, const char* function,
                   const char* expr3, int value_line, const char* expr4, const char* value_file, int line,
                   const char* file) {
-  open_trace(label, expr1);
-  con_wide(name);
-  next_pair(expr2);
-  con_text(function);
-  next_pair(expr3);
-  con_int(value_line);
-  next_pair(expr4);
-  con_text(value_file);
-  close_trace(line, file);
+  trace_four(label, expr1, [&] { con_wide(name); }, expr2, function, expr3, value_line, expr4, value_file, line, file);
 }
 
 }  // namespace lumo

@@ -253,6 +253,15 @@ namespace {
 void trace_refill(bool stale) {
   LUMO_TRACE("要RefillChild·◆", "b有无效物", static_cast<std::uint8_t>(stale));
 }
+
+// The check shared by i凷空o and i凷空1场o: whether the object's subtree holds
+// a stale entry; an object without a child list is added instead.
+template <class Add>
+bool stale_or_added(Object* object, Add&& add) {
+  if (const Lpare* list = child_list_of(object)) return has_stale_entry(*list);
+  add();
+  return false;
+}
 }  // namespace
 
 int i凷空o(bContext* C, Object* object) {
@@ -261,13 +270,7 @@ int i凷空o(bContext* C, Object* object) {
     凷o(C);
     return 0;
   }
-  bool stale = false;
-  if (object) {
-    if (const Lpare* list = child_list_of(object))
-      stale = has_stale_entry(*list);
-    else
-      十1o(object, C);
-  }
+  const bool stale = object && stale_or_added(object, [&] { 十1o(object, C); });
   if (object && !stale) return 2;
   trace_refill(stale);
   重凷o(C);
@@ -289,13 +292,7 @@ int i凷空1场o(Scene* scene, Object* object) {
     fill_scene_tables(scene);
     return 0;
   }
-  bool stale = false;
-  if (object) {
-    if (const Lpare* list = child_list_of(object))
-      stale = has_stale_entry(*list);
-    else
-      add_object_to_scene(object, scene);
-  }
+  const bool stale = object && stale_or_added(object, [&] { add_object_to_scene(object, scene); });
   if (object && !stale) return 2;
   trace_refill(stale);
   // Stale entries go first, so the re-added ones are the only pointers left.

@@ -54,7 +54,7 @@ Lpare* child_list_of(const Object* object);
 std::string table_name_of(const Object* object);
 
 // The object's base in the scene from Mo物baceG; a missing entry is looked up
-// (base of object, Part of the host layer) and stored when found.
+// with the host layer's base-of-object lookup and stored when found.
 Base* table_base_of(Object* object, Scene* scene);
 
 // Removes the object's child list and clears every link to it.  True when a

@@ -3,45 +3,10 @@ them: ctypes records with the buffers' byte layouts, lists as (first, end,
 end of storage) addresses, points as three floats."""
 import ctypes
 import unittest
-from ctypes import c_char_p, c_float, c_int32, c_void_p
+from ctypes import c_float, c_int32
 
 from lumo import native
-
-
-class Point(ctypes.Structure):
-    _fields_ = [("x", c_float), ("y", c_float), ("z", c_float)]
-
-
-class DrawList(ctypes.Structure):
-    _fields_ = [("first", c_void_p), ("end", c_void_p), ("capacity_end", c_void_p)]
-
-    def points(self):
-        """The points the list holds, as tuples."""
-        if not self.first:
-            return []
-        count = (self.end - self.first) // ctypes.sizeof(Point)
-        return [(p.x, p.y, p.z) for p in (Point * count).from_address(self.first)]
-
-    def items(self):
-        """The item lists the list holds, each as a list of point tuples."""
-        if not self.first:
-            return []
-        count = (self.end - self.first) // ctypes.sizeof(DrawList)
-        return [item.points() for item in (DrawList * count).from_address(self.first)]
-
-
-class PointBuffer(ctypes.Structure):  # 卍点画
-    _fields_ = [("name", c_char_p), ("iSize点", c_int32), ("count", c_int32), ("L点画", DrawList),
-                ("L点画2d", DrawList), ("艹点画", c_float * 4)]
-
-
-class SegmentBuffer(ctypes.Structure):  # 卍线画
-    _fields_ = [("name", c_char_p), ("iSize线", c_int32), ("count", c_int32), ("L段序L2线画", DrawList),
-                ("艹线画", c_float * 4)]
-
-
-class ItemBuffer(ctypes.Structure):  # 卍厶画, 卍囗画
-    _fields_ = [("name", c_char_p), ("capacity", c_int32), ("count", c_int32), ("items", DrawList)]
+from lumo.records import DrawList, ItemBuffer, Point, PointBuffer, SegmentBuffer
 
 
 def address(record):

@@ -3,73 +3,19 @@ order, with results read back through the platform stand-in's inspection
 functions.  Image files are generated here."""
 import ctypes
 import os
-import struct
 import tempfile
 import unittest
-import zlib
-from contextlib import contextmanager
-from ctypes import POINTER, c_char_p, c_float, c_int32, c_uint8, c_uint16, c_uint32, c_void_p
+from ctypes import c_char_p, c_int32, c_void_p
 
+from console_capture import captured_stdout
 from lumo import native
 from lumo import platform as stand_in
+from lumo.image_files import bmp_file, png_file
 from lumo.platform import rgb
+from lumo.records import BitmapInfo, PaintRecord, WindowClass
 
 PINK = 10198015
 SHOW_NORMAL = 1
-
-
-class WindowClass(ctypes.Structure):  # the extended window-class record
-    _fields_ = [("size", c_uint32), ("style", c_uint32), ("window_proc", c_void_p), ("class_extra", c_int32),
-                ("window_extra", c_int32), ("instance", c_void_p), ("icon", c_void_p), ("cursor", c_void_p),
-                ("background", c_void_p), ("menu_name", c_void_p), ("class_name", c_char_p),
-                ("small_icon", c_void_p)]
-
-
-class BitmapInfo(ctypes.Structure):
-    _fields_ = [("type", c_int32), ("width", c_int32), ("height", c_int32), ("width_bytes", c_int32),
-                ("planes", c_uint16), ("bits_per_pixel", c_uint16), ("bits", c_void_p)]
-
-
-class PaintRecord(ctypes.Structure):
-    _fields_ = [("dc", c_void_p), ("erase", c_int32), ("paint", c_int32 * 4), ("restore", c_int32),
-                ("incremental", c_int32), ("reserved", c_uint8 * 32)]
-
-
-def bmp_file(width, height, pixels):
-    """A 24-bit bottom-up BMP of (r, g, b) rows, top row first."""
-    stride = (width * 3 + 3) // 4 * 4
-    rows = b""
-    for row in reversed(pixels):
-        line = b"".join(bytes((b, g, r)) for r, g, b in row)
-        rows += line + b"\0" * (stride - len(line))
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
-    return b"BM" + struct.pack("<IHHI", 14 + len(info) + len(rows), 0, 0, 14 + len(info)) + info + rows
-
-
-def png_file(width, height, pixels):
-    """An 8-bit RGBA PNG of (r, g, b, a) rows, top row first."""
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-    raw = b"".join(b"\0" + b"".join(bytes(p) for p in row) for row in pixels)
-    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw)) +
-            chunk(b"IEND", b""))
-
-
-@contextmanager
-def captured_stdout():
-    """What the library writes to the process's standard output meanwhile."""
-    holder = {}
-    with tempfile.TemporaryFile() as sink:
-        saved = os.dup(1)
-        os.dup2(sink.fileno(), 1)
-        try:
-            yield holder
-        finally:
-            os.dup2(saved, 1)
-            os.close(saved)
-            sink.seek(0)
-            holder["text"] = sink.read().decode("utf-8")
 
 
 class WindowHelpers(unittest.TestCase):
@@ -129,14 +75,14 @@ class WindowHelpers(unittest.TestCase):
             result, window, _ = self.create_window(b"Twice")
         self.assertEqual(result, -1)
         self.assertIsNone(window.value)
-        self.assertEqual(out["text"], "★★ Twice:GetLastError = 1410\n")
+        self.assertEqual(out.text, "★★ Twice:GetLastError = 1410\n")
 
     def test_a_missing_image_file(self):
         missing = self.path("missing.png")
         with captured_stdout() as out:
             bitmap = self.lib["hbmp图"](missing)
         self.assertIsNone(bitmap)
-        self.assertEqual(out["text"], "★载入贴图失败:%s,0\n" % missing.decode("utf-8"))
+        self.assertEqual(out.text, "★载入贴图失败:%s,0\n" % missing.decode("utf-8"))
 
     def draw_image(self, path, window, x, y):
         """Runs 绘1图; (info, bitmap, window dc, memory dc)."""
@@ -156,7 +102,7 @@ class WindowHelpers(unittest.TestCase):
         _, window, _ = self.create_window(b"Picture")
         with captured_stdout() as out:
             info, bitmap, window_dc, memory_dc = self.draw_image(path, window, 5, 4)
-        self.assertIn("(int)hbmp位图__ 〔 hbmp位图__ =%d〕" % bitmap.value, out["text"])
+        self.assertIn("(int)hbmp位图__ 〔 hbmp位图__ =%d〕" % bitmap.value, out.text)
         self.assertEqual((info.width, info.height, info.bits_per_pixel), (3, 2, 32))
         for y, row in enumerate(pixels):
             for x, colour in enumerate(row):

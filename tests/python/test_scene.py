@@ -1,31 +1,11 @@
 """The object hierarchy, shown-children counts, stale refills and the scene check
 flag through the exports, in the scripts' call order."""
-import contextlib
 import ctypes
-import os
-import sys
-import tempfile
 import unittest
 
+from console_capture import captured_stdout
 from lumo import host, native
 from lumo.host_props import ctypes_pointer_at
-
-
-@contextlib.contextmanager
-def console():
-    """Everything the library writes to standard output meanwhile: text[0] after the block."""
-    sys.stdout.flush()
-    saved = os.dup(1)
-    text = []
-    with tempfile.TemporaryFile() as sink:
-        os.dup2(sink.fileno(), 1)
-        try:
-            yield text
-        finally:
-            os.dup2(saved, 1)
-            os.close(saved)
-            sink.seek(0)
-            text.append(sink.read().decode("utf-8"))
 
 
 def children(lib, parent, recursive):
@@ -72,22 +52,22 @@ class Hierarchy(unittest.TestCase):
 
         self.scene.set_users(self.grandchild, 0)
         self.assertEqual(lib["iΔ有无效物pare"](self.parent), 1)
-        with console() as printed:
+        with captured_stdout() as printed:
             self.assertEqual(lib["i凷空o"](context, self.parent), -1)
-        self.assertIn("要RefillChild·◆ 〔 b有无效物 =1〕", printed[0])
+        self.assertIn("要RefillChild·◆ 〔 b有无效物 =1〕", printed.text)
         self.assertEqual(children(lib, self.parent, True), [self.child1, self.child2],
                          "the rebuilt table no longer holds the deleted object")
         self.assertEqual(lib["i凷空o"](context, self.parent), 2)
 
     def test_table_printout_names_the_parents(self):
         self.lib["凷o"](self.scene.context)
-        with console() as printed:
+        with captured_stdout() as printed:
             self.lib["PTMoLpareBaseG凸"](self.lib["Mo父LpareG巜"]())
-        self.assertTrue(printed[0].startswith("---------PTMoLpareBaseG------------2--------------------\n"))
-        self.assertIn("o父= Parent · IT.second.size()= 2\n", printed[0])
-        with console() as printed:
+        self.assertTrue(printed.text.startswith("---------PTMoLpareBaseG------------2--------------------\n"))
+        self.assertIn("o父= Parent · IT.second.size()= 2\n", printed.text)
+        with captured_stdout() as printed:
             self.lib["ΔΔ灬父子层级SLIB"]()
-        self.assertEqual(printed[0], "ΔΔ灬父子层级SLIB  size=2  \n")
+        self.assertEqual(printed.text, "ΔΔ灬父子层级SLIB  size=2  \n")
 
     def test_result_area_refilled_many_times(self):
         self.lib["凷o"](self.scene.context)
