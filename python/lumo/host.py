@@ -102,6 +102,7 @@ class SceneBuilder(host_props.PropsBuilding, host_mesh.MeshBuilding, host_views.
         self.screen = self.hm.hm_window_screen(self.window)
         self.context = self.hm.hm_context_new(self.main, self.scene, self.window)
         self.bases = {}
+        self.names = {}
 
     def __enter__(self):
         return self
@@ -118,11 +119,16 @@ class SceneBuilder(host_props.PropsBuilding, host_mesh.MeshBuilding, host_views.
         obj = self.hm.hm_object_new(self.main, utf8(name), object_type)
         base = self.hm.hm_view_layer_link(self.view_layer, obj)
         self.bases[obj] = base
+        self.names[obj] = name
         if active:
             self.hm.hm_view_layer_set_active(self.view_layer, base)
         if parent:
             self.hm.hm_object_set_parent(obj, parent, 0)
         return obj
+
+    def object_name(self, obj):
+        """The name an object of this builder was created with."""
+        return self.names.get(obj)
 
     def add_armature(self, name, bones, active=False):
         """bones: (name, head, tail, roll, parent name or None, connected)
