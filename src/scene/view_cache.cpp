@@ -50,14 +50,21 @@ bool b凷rv3d(bContext* C, bool refresh) {
   return false;
 }
 
-void Δ载入v2dUVLIB(bContext* C, bool refresh) {
-  if (!refresh && !editor_cache_empty()) return;
+namespace {
+// The screen an editor loader scans: null when the caches are kept (filled,
+// no refresh) or when the context has no screen (reported).
+const bScreen* screen_to_scan(bContext* C, bool refresh, const char* loader) {
+  if (!refresh && !editor_cache_empty()) return nullptr;
   editor_cache.tree_of_region.clear();
   const bScreen* screen = C ? host::CTX_wm_screen(C) : nullptr;
-  if (!screen) {
-    LUMO_REPORT("__", "screen 二二 ψ0", "Δ载入v2dUVLIB");
-    return;
-  }
+  if (!screen) LUMO_REPORT("__", "screen 二二 ψ0", loader);
+  return screen;
+}
+}  // namespace
+
+void Δ载入v2dUVLIB(bContext* C, bool refresh) {
+  const bScreen* screen = screen_to_scan(C, refresh, "Δ载入v2dUVLIB");
+  if (!screen) return;
   for (auto* area : host::list_items<ScrArea>(screen->areabase)) {
     if (area->spacetype != SPACE_IMAGE) continue;
     const auto* space = static_cast<const SpaceImage*>(area->spacedata.first);
@@ -70,13 +77,8 @@ void Δ载入v2dUVLIB(bContext* C, bool refresh) {
 }
 
 void Δ载入v2d节点LIB(bContext* C, bool refresh) {
-  if (!refresh && !editor_cache_empty()) return;
-  editor_cache.tree_of_region.clear();
-  const bScreen* screen = C ? host::CTX_wm_screen(C) : nullptr;
-  if (!screen) {
-    LUMO_REPORT("__", "screen 二二 ψ0", "Δ载入v2d节点LIB");
-    return;
-  }
+  const bScreen* screen = screen_to_scan(C, refresh, "Δ载入v2d节点LIB");
+  if (!screen) return;
   for (auto* area : host::list_items<ScrArea>(screen->areabase)) {
     if (area->spacetype != SPACE_NODE) continue;
     const auto* space = static_cast<const SpaceNode*>(area->spacedata.first);
