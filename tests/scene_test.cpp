@@ -85,6 +85,26 @@ TEST_F(ChangeDetection, ANewMainForgetsTablesAndViewsOfTheOldOne) {
   EXPECT_EQ(view3d_cache.view, nullptr);
 }
 
+TEST_F(ChangeDetection, TablesOfAnOldMainGoEvenWhenALookupSwitchedTheMainFirst) {
+  // The object listing and the base search switch the current main on their
+  // own; the tables of the old file must still go at the next change check.
+  auto old_file = std::make_unique<ModelScene>("Old", "old.blend");
+  Object* parent = old_file->add_object("Parent", OB_EMPTY);
+  hm_object_set_parent(old_file->add_object("Child", OB_EMPTY), parent, PAROBJECT);
+  lumo::SetMain(old_file->context);
+  lumo::凷o(old_file->context);
+  ASSERT_FALSE(Mo父LpareG.empty());
+
+  ModelScene new_file("New", "new.blend");
+  old_file.reset();
+  host::current.main = new_file.main;  // as the object listing does
+  Capture capture;
+  EXPECT_EQ(lumo::iDiffMain(new_file.context), 0) << "the main itself is not new any more";
+  EXPECT_TRUE(Mo父LpareG.empty()) << "but nothing read from the freed file survives";
+  EXPECT_TRUE(Mo物baceG.empty());
+  EXPECT_TRUE(Ms名oG.empty());
+}
+
 TEST_F(ChangeDetection, FirstSceneGivesMinusOneWithAWindowAndZeroWithout) {
   ModelScene scene;
   bContext* windowless = hm_context_new(scene.main, scene.scene, nullptr);

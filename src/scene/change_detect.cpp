@@ -17,14 +17,22 @@ void take(T*& current, T* value) {
 
 }  // namespace
 
+namespace {
+// The main database the tables and view caches were filled from.  Kept apart
+// from the current main because other lookups (the object listing, the base
+// search) may switch the current main on their own.
+Main* g_tables_main = nullptr;
+}  // namespace
+
 void take_main(Main* main) {
-  if (!main || main == host::current.main) return;
-  if (host::current.main) {
+  if (!main) return;
+  if (main != g_tables_main) {
     Mo父LpareG.clear();
     Mo物baceG.clear();
     Ms名oG.clear();
     view3d_cache = {};
     editor_cache = {};
+    g_tables_main = main;
   }
   host::current.main = main;
 }
@@ -47,7 +55,11 @@ int iDiffMain(bContext* C) {
   if (!C) return 0;
   host::current.context = C;
   Main* main = host::CTX_data_main(C);
-  if (!main || main == host::current.main) return 0;
+  if (!main) return 0;
+  if (main == host::current.main) {
+    take_main(main);  // the current main may have been switched without the tables
+    return 0;
+  }
   clear_current_groups();
   take_main(main);
   take_scene_window_layer(C);

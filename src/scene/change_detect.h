@@ -2,8 +2,9 @@
 // scene the user works in.
 //
 // Each records the context it is given.  A main database replacing another one
-// empties the hierarchy tables and the view caches (take_main).  A null context changes nothing and
-// gives 0; a context without a main database never replaces the current one.
+// empties the hierarchy tables and the view caches (take_main).  A null context
+// changes nothing and gives 0; a context without a main database never replaces
+// the current one.
 #pragma once
 
 #include "host/host_types.h"
@@ -29,9 +30,11 @@ int iDiffScene(bContext* C);
 // non-null).
 void take_scene_window_layer(bContext* C);
 
-// Makes `main` the current main database (null changes nothing).  Replacing an
-// earlier main forgets everything read from it, since its data may be freed:
-// the hierarchy tables are emptied and the view caches cleared.
+// Makes `main` the current main database (null changes nothing).  When the
+// tables and view caches were filled from another main, everything read from
+// it is forgotten, since its data may be freed: the hierarchy tables are
+// emptied and the view caches cleared.  This holds even when the current main
+// was already switched by a lookup that does not know the tables.
 void take_main(Main* main);
 
 }  // namespace lumo
