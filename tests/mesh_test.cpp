@@ -164,11 +164,15 @@ TEST(MeshTopology, TwoQuadsShareOneEdge) {
   EXPECT_EQ(shared->opposite, (卍2ξ(0, 5)));
 }
 
+// Three triangles hinged on edge 0-1: a non-manifold edge.
+Object* add_hinged_fan(ModelScene& scene) {
+  return add_mesh(scene, "Fan", {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, -1, 0, 0, 0, 1}, {3, 3, 3},
+                  {0, 1, 2, 1, 0, 3, 0, 1, 4});
+}
+
 TEST(MeshTopology, EdgeOfThreePolygonsKeepsTheFirstTwo) {
   ModelScene scene;
-  // Three triangles hinged on edge 0-1.
-  Object* fan = add_mesh(scene, "Fan", {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, -1, 0, 0, 0, 1}, {3, 3, 3},
-                         {0, 1, 2, 1, 0, 3, 0, 1, 4});
+  Object* fan = add_hinged_fan(scene);
   卍Mesh mesh;
   Capture capture;
   mesh.Set(fan, false, true, false, true, false, false, false, false);
@@ -180,8 +184,7 @@ TEST(MeshTopology, EdgeOfThreePolygonsKeepsTheFirstTwo) {
 
 TEST(MeshTopology, LinksToTheSameEdgeFromTrianglesOfANonManifoldEdge) {
   ModelScene scene;
-  Object* fan = add_mesh(scene, "Fan", {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, -1, 0, 0, 0, 1}, {3, 3, 3},
-                         {0, 1, 2, 1, 0, 3, 0, 1, 4});
+  Object* fan = add_hinged_fan(scene);
   卍Mesh mesh;
   Capture capture;
   mesh.Set(fan, true, false, false, true, false, false, false, false);
